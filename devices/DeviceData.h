@@ -1,0 +1,61 @@
+// TDeviceData: one concrete Artix-7 part. Every device-information operation answers from the
+// constant catalogue tables, indexed by the driver's kind.
+#pragma once
+
+#include "devices/Device_Artix7_Data.h"
+#include "devices/QuillDriver.h"
+
+class TDeviceData : public TQuillDriver {
+ public:
+  TDeviceData(TDeviceKind kind, std::string coreExt);
+
+  TDeviceKind Kind() const { return FKind; }
+  const TDeviceParameters& Parameters() const { return kDevices[FKind]; }
+
+  std::uint32_t GetIdCode() override;
+  std::string GetDeviceName() override;
+  std::string GetDeviceDescription() override;
+  std::string GetFamilyName() override;
+  std::string GetFamilyDescription() override;
+  std::string GetLibraryName() override;
+  std::string GetBaseName() override;
+  std::int32_t GetEquivalentGatesForBase() override;
+  std::int32_t GetMaxIOForBase() override;
+  std::string GetPackageTypeId() override;
+  std::string GetPackageTypeName() override;
+  std::string GetPackageTypeDescription() override;
+  std::string GetPackageId() override;
+  std::string GetPackageName() override;
+  std::string GetPackageDescription() override;
+  std::string GetPackageDimensions() override;
+  std::string GetTemperatureGradeId() override;
+  std::string GetTemperatureGradeName() override;
+  std::string GetTemperatureGradeDescription() override;
+  std::string GetSpeedGradeId() override;
+  std::string GetSpeedGradeName() override;
+  std::string GetSpeedGradeDescription() override;
+  std::string GetOptionDesignatorId() override;
+  std::string GetOptionDesignatorName() override;
+  std::string GetOptionDesignatorDescription() override;
+  std::string GetBSDLFilename() override;
+  std::string GetVendorName() override;
+  std::int32_t GetInstructionLength() override;
+  std::int32_t GetDSPMultiplierCount() override;
+  std::int32_t GetClockManagerCount() override;
+  std::int32_t GetMemorySize() override;
+  bool GetTerminationSupport() override;
+  std::int32_t GetGlobalClockCount() override;
+  std::int32_t GetConfigMemorySize() override;
+  std::int32_t GetIOStandardCount() override;
+  TComPtr<IDispatch> GetIOStandard(std::int32_t Index) override;
+
+ protected:
+  bool IsCPLD() override { return false; }
+  bool IsFPGA() override { return true; }
+  bool IsPROM() override { return false; }
+
+ private:
+  const TDevicePackageParameters& Resources() const { return kDevicePackages[Parameters().DevicePackage]; }
+
+  TDeviceKind FKind;
+};

@@ -1,0 +1,23 @@
+#include "plugin/Device_Artix7_Driver.h"
+
+#include <memory>
+#include <vector>
+
+TDevice_Artix7Driver::TDevice_Artix7Driver(TDeviceKind kind) : TDeviceData(kind, ".EDN") {}
+
+namespace {
+
+// Every driver handed out, freed when the library is unloaded.
+std::vector<std::unique_ptr<TDevice_Artix7Driver>>& LiveDrivers() {
+  static std::vector<std::unique_ptr<TDevice_Artix7Driver>> drivers;
+  return drivers;
+}
+
+}  // namespace
+
+TDevice_Artix7Driver* CreateArtix7Driver(std::int32_t kind) {
+  if (!IsValidDeviceKind(kind)) return nullptr;
+  auto& drivers = LiveDrivers();
+  drivers.emplace_back(NewUncounted<TDevice_Artix7Driver>(static_cast<TDeviceKind>(kind)));
+  return drivers.back().get();
+}
