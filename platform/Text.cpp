@@ -186,24 +186,31 @@ std::string FormatGeneral(double value, int digits) {
     if (c != '.') significant.push_back(c);
   while (significant.size() > 1 && significant.back() == '0') significant.pop_back();
   std::string out;
+  if (negative) out.push_back('-');
   if (exponent >= digits || exponent < -5) {
-    out = significant.substr(0, 1);
-    if (significant.size() > 1) out += "." + significant.substr(1);
-    out += exponent < 0 ? "E-" : "E+";
-    std::string e = std::to_string(exponent < 0 ? -exponent : exponent);
-    if (e.size() < 2) e.insert(0, 2 - e.size(), '0');
-    out += e;
+    out.push_back(significant[0]);
+    if (significant.size() > 1) {
+      out.push_back('.');
+      out.append(significant, 1, std::string::npos);
+    }
+    out.append(exponent < 0 ? "E-" : "E");
+    out.append(std::to_string(exponent < 0 ? -exponent : exponent));
   } else if (exponent < 0) {
-    out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significant;
+    out.append("0.");
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out.append(significant);
   } else {
     const auto intDigits = static_cast<std::size_t>(exponent) + 1;
     if (significant.size() <= intDigits) {
-      out = significant + std::string(intDigits - significant.size(), '0');
+      out.append(significant);
+      out.append(intDigits - significant.size(), '0');
     } else {
-      out = significant.substr(0, intDigits) + "." + significant.substr(intDigits);
+      out.append(significant, 0, intDigits);
+      out.push_back('.');
+      out.append(significant, intDigits, std::string::npos);
     }
   }
-  return negative ? "-" + out : out;
+  return out;
 }
 
 std::string FormatFixed(double value, int decimals) {
