@@ -208,7 +208,7 @@ TEST_F(ConsoleAppWrapperTest, AbortQueuedOnTheMessagePumpEndsTheWholeGroup) {
 }
 
 TEST_F(ConsoleAppWrapperTest, TerminateLetsAProgramCloseByItself) {
-  const std::string script = Script("polite.sh", "trap 'echo closing; exit 3' TERM; echo ready; while :; do sleep 0.1; done");
+  const std::string script = Script("polite.sh", "exec 2>/dev/null; trap 'echo closing; exit 3' TERM; echo ready; while :; do sleep 0.1; done");
   TConsoleAppWrapper wrapper = MakeWrapper(script, "");
   bool ready = false;
   FOnLine = [&](const std::string& line) { ready = ready || line == "ready"; };
