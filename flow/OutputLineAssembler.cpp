@@ -15,31 +15,30 @@ TOutputLineAssembler::TOutputLineAssembler(TDeliver deliver, std::function<void(
 }
 
 void TOutputLineAssembler::Feed(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
-    if (end > 0) {
-      AppendText(bytes.substr(0, end));
-      bytes.remove_prefix(end);
+  const char* next = bytes.data();
+  const char* const end = next + bytes.size();
+  while (next < end) {
+    if (*next == kCarriageReturn || *next == kLineFeed) {
+      EndLineAt(*next++);
       continue;
     }
-    EndLineAt(bytes.front());
-    bytes.remove_prefix(1);
+    // Text up to the next line end, or up to what fills the line.
+    const char* const limit = next + std::min<std::size_t>(kMaxLineLength - FBuffer.size(), end - next);
+    const char* stop = next;
+    while (stop < limit && *stop != kCarriageReturn && *stop != kLineFeed) ++stop;
+    AppendText(next, stop);
+    next = stop;
   }
 }
 
-void TOutputLineAssembler::AppendText(std::string_view text) {
+void TOutputLineAssembler::AppendText(const char* begin, const char* end) {
+  FBuffer.append(begin, end);
   FAfterCarriageReturn = false;
-  while (!text.empty()) {
-    const std::size_t room = kMaxLineLength - FBuffer.size();
-    const std::size_t taken = std::min(room, text.size());
-    FBuffer.append(text.substr(0, taken));
-    text.remove_prefix(taken);
-    FJustCut = false;
-    if (FBuffer.size() == kMaxLineLength) {
-      Flush();
-      FNewLinePending = true;
-      FJustCut = true;
-    }
+  FJustCut = false;
+  if (FBuffer.size() == kMaxLineLength) {
+    Flush();
+    FNewLinePending = true;
+    FJustCut = true;
   }
 }
 

@@ -31,7 +31,7 @@ class TOutputLineAssembler {
   void Finish();
 
  private:
-  void AppendText(std::string_view text);
+  void AppendText(const char* begin, const char* end);
   void EndLineAt(char terminator);
   void Flush();
   static bool IsHeldBack(std::string_view line);

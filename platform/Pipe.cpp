@@ -9,11 +9,17 @@
 
 namespace platform {
 
+namespace {
+constexpr int kPreferredCapacity = 1024 * 1024;
+}  // namespace
+
 TPipe::TPipe() {
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) throw std::system_error(errno, std::generic_category(), "cannot create a pipe");
   FRead = ends[0];
   FWrite = ends[1];
+  // A larger buffer lets a fast writer run on while the reader works (best effort).
+  fcntl(FWrite, F_SETPIPE_SZ, kPreferredCapacity);
 }
 
 TPipe::~TPipe() {
