@@ -75,7 +75,7 @@ std::string TConsoleAppWrapper::CommandLine() const {
   std::string program = FApplicationName;
   if (program.find(' ') != std::string::npos) {
     if (!program.starts_with('"')) program.insert(0, 1, '"');
-    if (!program.ends_with('"') || program.size() == 1) program += '"';
+    if (!program.ends_with('"')) program += '"';
   }
   return program + " " + FParameters;
 }
