@@ -186,12 +186,12 @@ TEST_F(ConsoleAppWrapperTest, TimeOutEndsTheProgramAndItsChildrenWithTheStillAct
 }
 
 TEST_F(ConsoleAppWrapperTest, OutputRestartsTheTimeOutOnlyWhenAsked) {
-  const std::string script = Script("ticker.sh", "for i in 1 2 3 4 5; do echo $i; sleep 0.4; done");
+  const std::string script = Script("ticker.sh", "for i in 1 2 3 4 5 6 7 8; do echo $i; sleep 0.2; done");
   EXPECT_EQ(Run(script, "", 1, true), 0u);
-  EXPECT_EQ(FLines.size(), 5u);
+  EXPECT_EQ(FLines.size(), 8u);
   FLines.clear();
   EXPECT_EQ(Run(script, "", 1, false), TConsoleAppWrapper::kStillActiveExitCode);
-  EXPECT_LT(FLines.size(), 5u);
+  EXPECT_LT(FLines.size(), 8u);
 }
 
 TEST_F(ConsoleAppWrapperTest, AbortQueuedOnTheMessagePumpEndsTheWholeGroup) {
