@@ -60,9 +60,27 @@ bool TDeviceData::GetTerminationSupport() { return Resources().TerminationSuppor
 std::int32_t TDeviceData::GetGlobalClockCount() { return Resources().GlobalClockCount; }
 std::int32_t TDeviceData::GetConfigMemorySize() { return Resources().ConfigMemorySize; }
 
-// Every pin set of these parts offers all 37 standards.
-std::int32_t TDeviceData::GetIOStandardCount() { return IOStandardSetCount(kAllIOStandards); }
+std::int32_t TDeviceData::GetDevicePinCount() { return PinSet().PinCount; }
+std::int32_t TDeviceData::GetDeviceIOCount() { return PinSet().IOCount; }
+std::int32_t TDeviceData::GetDiffPairCount() { return PinSet().DiffCount; }
+std::int32_t TDeviceData::GetHighSpeedDiffPairCount() { return PinSet().HSpeedDiffCount; }
+
+TComPtr<IDispatch> TDeviceData::GetDevicePin(std::int32_t Index) {
+  const TDevicePinSet pinSet = Parameters().PinSet;
+  const std::int32_t count = PinSet().PinCount;
+  if (Index < 0 || Index >= count) return {};
+  if (FPins.empty()) {
+    // Built aside and moved in whole, so a failure part-way leaves no half-filled list.
+    std::vector<std::unique_ptr<TDevicePinData>> pins;
+    pins.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) pins.emplace_back(NewUncounted<TDevicePinData>(pinSet, i));
+    FPins = std::move(pins);
+  }
+  return TComPtr<IDispatch>(FPins[static_cast<std::size_t>(Index)]->AsDispatch());
+}
+
+std::int32_t TDeviceData::GetIOStandardCount() { return IOStandardSetCount(PinSet().Standards); }
 TComPtr<IDispatch> TDeviceData::GetIOStandard(std::int32_t Index) {
-  TDeviceIOStandardData* standard = IOStandardOfSet(kAllIOStandards, Index);
+  TDeviceIOStandardData* standard = IOStandardOfSet(PinSet().Standards, Index);
   return standard != nullptr ? TComPtr<IDispatch>(standard->AsDispatch()) : TComPtr<IDispatch>();
 }

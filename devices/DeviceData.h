@@ -2,6 +2,11 @@
 // constant catalogue tables, indexed by the driver's kind.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "devices/DevicePinData.h"
+#include "devices/DevicePinSets.h"
 #include "devices/Device_Artix7_Data.h"
 #include "devices/QuillDriver.h"
 
@@ -46,6 +51,11 @@ class TDeviceData : public TQuillDriver {
   bool GetTerminationSupport() override;
   std::int32_t GetGlobalClockCount() override;
   std::int32_t GetConfigMemorySize() override;
+  std::int32_t GetDevicePinCount() override;
+  std::int32_t GetDeviceIOCount() override;
+  TComPtr<IDispatch> GetDevicePin(std::int32_t Index) override;
+  std::int32_t GetDiffPairCount() override;
+  std::int32_t GetHighSpeedDiffPairCount() override;
   std::int32_t GetIOStandardCount() override;
   TComPtr<IDispatch> GetIOStandard(std::int32_t Index) override;
 
@@ -56,6 +66,9 @@ class TDeviceData : public TQuillDriver {
 
  private:
   const TDevicePackageParameters& Resources() const { return kDevicePackages[Parameters().DevicePackage]; }
+  const TPinSetParameters& PinSet() const { return PinSetParameters(Parameters().PinSet); }
 
   TDeviceKind FKind;
+  // One object per row of the pin set, created on the first GetDevicePin, freed with the driver.
+  std::vector<std::unique_ptr<TDevicePinData>> FPins;
 };
