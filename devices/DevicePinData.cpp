@@ -1,10 +1,12 @@
 #include "devices/DevicePinData.h"
 
-#include "host/QuillError.h"
+namespace {
+constexpr TPinParameters kNoRow{};
+}  // namespace
 
 TDevicePinData::TDevicePinData(TDevicePinSet APinSet, std::int32_t AnIndex)
     : FPinSet(APinSet), FIndex(AnIndex), FRow(PinRow(APinSet, AnIndex)) {
-  if (FRow == nullptr) throw EQuillError("pin " + std::to_string(AnIndex) + " is not a row of its pin set");
+  if (FRow == nullptr) FRow = &kNoRow;
 }
 
 std::string TDevicePinData::GetPinNumber() { return std::string(Row().PinNumber); }

@@ -6,7 +6,7 @@
 
 class TDevicePinData : public TQuillAbstractDevicePin {
  public:
-  // `AnIndex` must be a row of `APinSet` (0 .. PinCount - 1).
+  // An `AnIndex` outside the rows of `APinSet` gives a pin that answers nothing.
   TDevicePinData(TDevicePinSet APinSet, std::int32_t AnIndex);
 
   TDevicePinSet PinSet() const { return FPinSet; }
@@ -41,5 +41,5 @@ class TDevicePinData : public TQuillAbstractDevicePin {
 
   TDevicePinSet FPinSet;
   std::int32_t FIndex;
-  const TPinParameters* FRow;  // row FIndex of FPinSet, looked up once
+  const TPinParameters* FRow;  // row FIndex of FPinSet (or an empty row), looked up once
 };
