@@ -143,7 +143,10 @@ std::string BanksOf(const TPinSetParameters& set) {
   for (const TPinParameters& p : set.Pins)
     if (!p.Bank.empty()) banks.insert(static_cast<int>(text::ParseInt(p.Bank).value_or(-1)));
   std::string out;
-  for (int bank : banks) out += (out.empty() ? "" : ",") + std::to_string(bank);
+  for (int bank : banks) {
+    if (!out.empty()) out += ',';
+    out += std::to_string(bank);
+  }
   return out;
 }
 

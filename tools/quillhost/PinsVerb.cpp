@@ -34,8 +34,11 @@ constexpr TFlag kFlags[] = {
 
 std::string FlagsOf(const THostObject& pin) {
   std::string flags;
-  for (const TFlag& flag : kFlags)
-    if (pin.Call<bool>(flag.Id)) flags += (flags.empty() ? "" : " ") + std::string(flag.Name);
+  for (const TFlag& flag : kFlags) {
+    if (!pin.Call<bool>(flag.Id)) continue;
+    if (!flags.empty()) flags += ' ';
+    flags += flag.Name;
+  }
   return flags;
 }
 
