@@ -6,7 +6,7 @@
 TReferencedObject::~TReferencedObject() {
 #ifndef NDEBUG
   // Destroying an object that somebody still references is a fault: make it loud.
-  if (FRefCount.load() != 0) {
+  if (FConstructed && FRefCount.load() != 0) {
     std::fprintf(stderr, "Invalid Pointer: object destroyed with %d references\n", FRefCount.load());
     std::abort();
   }

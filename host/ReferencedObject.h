@@ -30,7 +30,10 @@ class TReferencedObject : public IDispatch {
                                    VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) override;
 
   // A new object holds one reference while it is being built; this drops it.
-  void AfterConstruction() { FRefCount.fetch_sub(1); }
+  void AfterConstruction() {
+    FConstructed = true;
+    FRefCount.fetch_sub(1);
+  }
   std::int32_t RefCount() const { return FRefCount.load(); }
 
  protected:
@@ -39,6 +42,7 @@ class TReferencedObject : public IDispatch {
 
  private:
   std::atomic<std::int32_t> FRefCount{1};
+  bool FConstructed = false;  // a constructor that throws unwinds with the count still 1
 };
 
 class TDispatchObject : public TReferencedObject {

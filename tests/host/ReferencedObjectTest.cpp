@@ -60,4 +60,14 @@ TEST(ReferencedObjectTest, UncountedObjectsLiveUntilTheirOwnerFreesThem) {
   EXPECT_EQ(gDestroyed, 1);
 }
 
+class TThrowing : public TAbstractSupportService {
+ public:
+  TThrowing() { throw std::runtime_error("no"); }
+};
+
+TEST(ReferencedObjectTest, AConstructorThatThrowsUnwindsCleanly) {
+  EXPECT_THROW(MakeObject<TThrowing>(), std::runtime_error);
+  EXPECT_THROW(NewUncounted<TThrowing>(), std::runtime_error);
+}
+
 }  // namespace
