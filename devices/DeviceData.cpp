@@ -47,6 +47,10 @@ std::string TDeviceData::GetOptionDesignatorDescription() {
 }
 
 std::string TDeviceData::GetBSDLFilename() { return S(Parameters().BSDL); }
+TComPtr<IDispatch> TDeviceData::GetBSDLEntity() {
+  TBSDLEntity* entity = BSDLDataList.GetEntity(GetBSDLFilename(), BSDLBuildCaches);
+  return entity != nullptr ? TComPtr<IDispatch>(entity->AsDispatch()) : TComPtr<IDispatch>();
+}
 
 // The vendor comes from the device-family registry, which the plug-in's configuration fills.
 std::string TDeviceData::GetVendorName() { return {}; }

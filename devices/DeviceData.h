@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "bsdl/BSDLBuilder.h"
+#include "bsdl/BSDLDataList.h"
 #include "devices/DevicePinData.h"
 #include "devices/DevicePinSets.h"
 #include "devices/Device_Artix7_Data.h"
@@ -43,6 +45,7 @@ class TDeviceData : public TQuillDriver {
   std::string GetOptionDesignatorName() override;
   std::string GetOptionDesignatorDescription() override;
   std::string GetBSDLFilename() override;
+  TComPtr<IDispatch> GetBSDLEntity() override;
   std::string GetVendorName() override;
   std::int32_t GetInstructionLength() override;
   std::int32_t GetDSPMultiplierCount() override;
@@ -71,4 +74,7 @@ class TDeviceData : public TQuillDriver {
   TDeviceKind FKind;
   // One object per row of the pin set, created on the first GetDevicePin, freed with the driver.
   std::vector<std::unique_ptr<TDevicePinData>> FPins;
+  // The boundary-scan entities of this driver, and the caches used while one is built.
+  TBSDLDataList BSDLDataList;
+  TBSDLBuildCaches BSDLBuildCaches;
 };

@@ -1,0 +1,5 @@
+#include "bsdl/InstructionOpCode.h"
+
+TInstructionOpCode::TInstructionOpCode(TBSDLEntity* entity) : TBSDLObject(entity) {
+  AddImplementator(MakeObject<TInstructionOpCode_Impl>(), this);
+}
