@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "tools/quillhost/Verbs.h"
 
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
   CLI::App app{"quillhost - loads a device plug-in like the host does and drives it on a simulated JTAG chain"};
   std::string pluginPath;
   app.add_option("--plugin", pluginPath, "plug-in file to load (default: Device_Artix7.QLL beside quillhost)");
+  std::string bsdlDir;
+  app.add_option("--bsdl-dir", bsdlDir, "folder searched first for the parts' BSDL files (before ARTIX7_BSDL_PATH)");
   app.require_subcommand(1);
   app.fallthrough();
   auto& verbs = RegisteredVerbs();
@@ -28,6 +32,12 @@ int main(int argc, char** argv) {
     return app.exit(e);
   }
   SetPluginPath(pluginPath);
+  // The plug-in searches the folders of ARTIX7_BSDL_PATH for a part's BSDL file.
+  if (!bsdlDir.empty()) {
+    const char* previous = std::getenv("ARTIX7_BSDL_PATH");
+    const std::string path = previous != nullptr && *previous != '\0' ? bsdlDir + ":" + previous : bsdlDir;
+    setenv("ARTIX7_BSDL_PATH", path.c_str(), 1);
+  }
   try {
     for (auto& [cmd, verb] : commands)
       if (cmd->parsed()) verb->Run();
