@@ -2,6 +2,14 @@
 
 #include "bsdl/BSDLEntity.h"
 
+namespace {
+
+// Every adapter answers SupportsService, the base adapter first: the object supports a
+// service when any of its adapters does, not only when the first one does.
+bool IsFalse(const VARIANT* result) { return result != nullptr && result->vt == VT_BOOL && result->boolVal == VARIANT_FALSE; }
+
+}  // namespace
+
 TBSDLObject::TBSDLObject(TBSDLEntity* entity) : FEntity(entity) {
   AddImplementator(MakeObject<TBSDLObject_Impl>(), this);
 }
@@ -19,7 +27,7 @@ HRESULT STDMETHODCALLTYPE TBSDLObject::Invoke(DISPID id, REFIID riid, LCID local
   HRESULT status = E_NOTIMPL;
   for (TImplementator& i : FImplementators) {
     status = i.Adapter->Invoke(id, riid, locale, flags, params, result, excepInfo, argErr);
-    if (SUCCEEDED(status)) return status;
+    if (SUCCEEDED(status) && !(id == kDispId_SupportsService && IsFalse(result))) return status;
   }
   return status;
 }

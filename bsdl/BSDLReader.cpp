@@ -40,19 +40,23 @@ TPiece TrimPiece(TPiece p) {
 // Splits at `separator` outside parentheses; empty pieces (after a trailing comma) are dropped.
 std::vector<TPiece> SplitTopLevel(TPiece whole, char separator, const TConcatString& owner) {
   std::vector<TPiece> pieces;
-  int depth = 0;
+  std::vector<std::size_t> open;  // offsets of the unclosed '('
   std::size_t start = 0;
   for (std::size_t i = 0; i <= whole.Text.size(); ++i) {
     const char c = i < whole.Text.size() ? whole.Text[i] : separator;
-    if (c == '(') ++depth;
-    if (c == ')' && --depth < 0) throw EBSDLError(owner.LineAt(whole.Offset + i), "unbalanced ')'");
+    if (c == '(') open.push_back(i);
+    if (c == ')') {
+      if (open.empty()) throw EBSDLError(owner.LineAt(whole.Offset + i), "unbalanced ')'");
+      open.pop_back();
+    }
+    const std::size_t depth = open.size();
     if (c == separator && depth == 0) {
       TPiece piece = TrimPiece({whole.Text.substr(start, i - start), whole.Offset + start});
       if (!piece.Text.empty()) pieces.push_back(piece);
       start = i + 1;
     }
   }
-  if (depth != 0) throw EBSDLError(owner.LineAt(whole.Offset), "unbalanced '('");
+  if (!open.empty()) throw EBSDLError(owner.LineAt(whole.Offset + open.front()), "unbalanced '('");
   return pieces;
 }
 
