@@ -333,7 +333,7 @@ class TParser {
       FResult.InstructionLength = static_cast<std::int32_t>(TakeInteger("the instruction length"));
     } else if (name == "BOUNDARY_LENGTH") {
       const std::int64_t length = TakeInteger("the boundary length");
-      if (length < 0 || length > 1000000) throw EBSDLError(line, "boundary length out of range");
+      if (length < 0 || length > 65536) throw EBSDLError(line, "boundary length out of range 0..65536");
       FBoundaryLength = static_cast<std::int32_t>(length);
       FBoundaryLengthLine = line;
     } else if (name == "PIN_MAP") {
