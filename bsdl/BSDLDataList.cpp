@@ -28,7 +28,8 @@ TBSDLEntity* TBSDLDataList::Build(TSlot& slot, const std::string& fileName, TBSD
         record = RecordWithRowsFromFile(BuiltInBSDL(index), *path);
       } catch (const EBSDLError& e) {
         slot.Refused = true;
-        ReportBSDLProblem(std::string("The boundary-scan description cannot be read: ") + e.what());
+        ReportBSDLProblem("The boundary-scan description " + *path + " cannot be read: line " +
+                          std::to_string(e.Line()) + ": " + e.Detail());
         return nullptr;
       } catch (const EBSDLMismatch& e) {
         slot.Refused = true;
