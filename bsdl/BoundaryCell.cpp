@@ -11,12 +11,25 @@ TBoundaryCell::TBoundaryCell(TBSDLEntity* entity) : TBSDLObject(entity) {
 // BSDL notation without the closing parenthesis; the control-cell part only for a cell that
 // a control cell enables.
 std::string TBoundaryCell::GetDescriptionText() {
-  std::string s = PadRight(text::FormatInt(CellNumber), 4) + "(" + PadRight(NameOf(CellKind), 10) + "," +
-                  PadRight(PortId, 10) + "," + PadRight(NameOf(CellFunction), 10) + "," + PadRight(NameOf(SafeBit), 2);
+  std::string s = PadRight(text::FormatInt(CellNumber), 4);
+  // Appended piece by piece: GCC 12 misreads "," + temporary as an overlapping copy at -O3.
+  const auto field = [&s](char separator, std::string_view value, std::size_t width) {
+    s += separator;
+    s += PadRight(value, width);
+  };
+  field('(', NameOf(CellKind), 10);
+  field(',', PortId, 10);
+  field(',', NameOf(CellFunction), 10);
+  field(',', NameOf(SafeBit), 2);
   if (ControlCellNumber >= 0) {
-    s += "," + PadRight(text::FormatInt(ControlCellNumber), 4) + "," + PadRight(NameOf(DisableValue), 2) + "," +
-         PadRight(NameOf(DisableResult), 10) + ",";
-    if (Pin != nullptr) s += " Pin:" + Pin->PinName;
+    field(',', text::FormatInt(ControlCellNumber), 4);
+    field(',', NameOf(DisableValue), 2);
+    field(',', NameOf(DisableResult), 10);
+    s += ',';
+    if (Pin != nullptr) {
+      s += " Pin:";
+      s += Pin->PinName;
+    }
   }
   return s;
 }

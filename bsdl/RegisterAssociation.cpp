@@ -10,7 +10,11 @@ TRegisterAssociation::TRegisterAssociation(TBSDLEntity* entity) : TBSDLObject(en
 
 std::string TRegisterAssociation::GetDescriptionText() {
   std::string s = PadRight(RegisterName, 10);
-  if (RegisterLength > 0) s += "[" + text::FormatInt(RegisterLength) + "]";
+  if (RegisterLength > 0) {
+    s += '[';
+    s += text::FormatInt(RegisterLength);
+    s += ']';
+  }
   s += " (";
   for (std::size_t i = 0; i < InstructionOpCodes.size(); ++i) {
     const auto& [name, opCode] = InstructionOpCodes[i];
