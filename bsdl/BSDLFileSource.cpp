@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "bsdl/BSDLReader.h"
+#include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
@@ -54,9 +55,8 @@ void ReportBSDLProblem(const std::string& message) {
 
 std::vector<std::string> BSDLSearchFolders() {
   std::vector<std::string> folders;
-  const char* path = std::getenv("ARTIX7_BSDL_PATH");
-  if (path == nullptr) return folders;
-  for (std::string_view folder : text::Split(path, ':'))
+  const std::string path = platform::ReadEnvironmentVariable("ARTIX7_BSDL_PATH").value_or("");
+  for (std::string_view folder : text::Split(path, platform::PathListSeparator()))
     if (!text::Trim(folder).empty()) folders.emplace_back(text::Trim(folder));
   return folders;
 }

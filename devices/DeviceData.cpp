@@ -1,5 +1,6 @@
 #include "devices/DeviceData.h"
 
+#include "devices/DeviceFamilies.h"
 #include "devices/DeviceIOStandards.h"
 
 namespace {
@@ -53,7 +54,7 @@ TComPtr<IDispatch> TDeviceData::GetBSDLEntity() {
 }
 
 // The vendor comes from the device-family registry, which the plug-in's configuration fills.
-std::string TDeviceData::GetVendorName() { return {}; }
+std::string TDeviceData::GetVendorName() { return GetDeviceFamilyVendor(S(kFamilyName)); }
 
 std::int32_t TDeviceData::GetInstructionLength() { return Parameters().InstructionLength; }
 

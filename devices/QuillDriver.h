@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "devices/RackForm.h"
 #include "host/AbstractQuillDriver.h"
 
 extern const IID IID_IQuillDriverMemory;  // {DE05D751-32F9-4557-A7B6-678A8280E274}
@@ -23,8 +25,32 @@ struct IQuillDriverMemory : IUnknown {
 
 enum TFlowKind : std::int32_t { eFlowKind_Build = 0, eFlowKind_Download = 1, eFlowKind_Verify = 2 };
 
+// Bits of the processor debug control register; bit 6 has no name and is only carried along.
+enum TControlRegisterBit : std::uint8_t {
+  eControl_DebuggerProgramSelect = 1u << 0,
+  eControl_DebugStep = 1u << 1,
+  eControl_DebugRequest = 1u << 2,
+  eControl_DebugAcknowledge = 1u << 3,
+  eControl_DebugEnable = 1u << 4,
+  eControl_Reset = 1u << 5,
+  eControl_StepCounterBreakpointEnable = 1u << 7,
+};
+constexpr std::uint8_t kControl_AllNamedBits = 0xBF;
+// The host device object's debug register that holds the control register, and its width.
+constexpr std::int32_t kControlRegisterNumber = 64;
+constexpr std::int32_t kControlRegisterWidth = 8;
+
+// The host members of the JTAG chain device the viewer needs.
+constexpr DISPID kJTagDevice_BSDLEntity = 503550;
+constexpr DISPID kJTagDevice_Name = 503558;
+// IInstrumentView: asks the view to close.
+constexpr DISPID kInstrumentView_Close = 503704;
+// IDeviceProcessorInformation: the processor's name.
+constexpr DISPID kProcessorInformation_Name = 503890;
+
 class TQuillDriver : public TAbstractQuillDriver, public IQuillDriverMemory {
  public:
+  // The constructor `Create(CoreExt)`: all links empty, no bitmaps, control register 0.
   explicit TQuillDriver(std::string coreExt);
   ~TQuillDriver() override;
 
@@ -152,6 +178,7 @@ class TQuillDriver : public TAbstractQuillDriver, public IQuillDriverMemory {
   bool EPM_InititateTest() override { return false; }
   std::int32_t EPM_GetTestResult(std::int32_t) override { return -1; }
   void EPM_SetPercentCallBack(TComPtr<IDispatch> Callback) override { FCallBack = std::move(Callback); }
+  const TComPtr<IDispatch>& PercentCallBack() const { return FCallBack; }
   bool Flash_ResetForBitStream() override { return Flash_Reset(); }
   std::string GetEmbeddedConstraintFile() override;
   void SetEmbeddedConstraintFile(const std::string& FileName) override { FCustomConstraintFile = FileName; }
@@ -163,6 +190,22 @@ class TQuillDriver : public TAbstractQuillDriver, public IQuillDriverMemory {
   TComPtr<IDispatch> ClockCoreTemplateGenerator() override { return {}; }
   TComPtr<IDispatch> ClockGeneratorTargetCore() override { return {}; }
   TComPtr<IDispatch> CustomCoreGenerator(std::int32_t) override { return {}; }
+
+ // The debug control register image, bit by bit (getters answer -1 for a set bit, 0 else).
+  std::uint8_t ControlRegister() const { return FControlRegister; }
+  std::int32_t StepCounterBreakpointEnable() const { return Bit(eControl_StepCounterBreakpointEnable); }
+  std::int32_t Reset() const { return Bit(eControl_Reset); }
+  std::int32_t DebugEnable() const { return Bit(eControl_DebugEnable); }
+  std::int32_t DebugAcknowledge() const { return Bit(eControl_DebugAcknowledge); }
+  std::int32_t DebugRequest() const { return Bit(eControl_DebugRequest); }
+  std::int32_t DebugStep() const { return Bit(eControl_DebugStep); }
+  std::int32_t DebuggerProgramSelect() const { return Bit(eControl_DebuggerProgramSelect); }
+  void SetControlBits(std::uint8_t bits, bool value) {
+    FControlRegister = value ? static_cast<std::uint8_t>(FControlRegister | bits)
+                             : static_cast<std::uint8_t>(FControlRegister & ~bits);
+  }
+
+  TRackForm* RackForm() const { return FRackForm; }
 
  protected:
   void* FindInterface(REFIID riid) override;
@@ -181,14 +224,44 @@ class TQuillDriver : public TAbstractQuillDriver, public IQuillDriverMemory {
   virtual bool IsGPROC() { return false; }
   // Creates the flow of `kind`; empty when this driver has none.
   virtual TComPtr<IDispatch> CreateFlow(TFlowKind kind);
+  // The viewer-view class: wraps `form` in the host-facing instrument view, which then owns the
+  // form. Empty (and the form stays the driver's) until the viewer subsystem provides one.
+  virtual TComPtr<IDispatch> CreateRackView(TRackForm& form);
+  // The viewer-form factory: checks the chain device and its boundary-scan entity (showing the
+  // error box when the entity is missing), then builds the form with NewRackForm.
+  virtual std::unique_ptr<TRackForm> CreateRackForm();
+  // Builds the viewer form for a chain device that has boundary-scan data (none here).
+  virtual std::unique_ptr<TRackForm> NewRackForm(TComPtr<IDispatch> quillDevice, TComPtr<IDispatch> jtagDevice);
+  // Channel-plus-device brackets.
+  virtual void BeginDeviceSequence();
+  virtual void EndDeviceSequence();
+  // Control-register write and read through the host device object.
+  virtual void WriteControlRegister();
+  virtual void ReadControlRegister();
+  virtual void OpenChannel();
+  virtual void CloseChannel();
 
   TComPtr<IDispatch> FQuillDevice;
+  std::uint32_t FDeviceImage = 0;       // bitmap handle, 0 until built
+  std::uint32_t FDeviceAboutImage = 0;  // never filled
   TComPtr<IDispatch> FCallBack;
   std::string FCustomConstraintFile;
   TComPtr<IDispatch> FBuildFlow;
   TComPtr<IDispatch> FDownloadFlow;
   TComPtr<IDispatch> FVerifyFlow;
+  TRackForm* FRackForm = nullptr;  // owned by the driver only while FRackView is empty
   TComPtr<IDispatch> FRackView;
   std::uint8_t FControlRegister = 0;
   std::string FCoreExt;
+
+ private:
+  std::int32_t Bit(std::uint8_t mask) const { return (FControlRegister & mask) != 0 ? -1 : 0; }
+  // Runs `sequence` between OpenChannel and CloseChannel (closed also when it fails).
+  template <class F>
+  auto InChannel(F&& sequence);
+  void PrepareStep();
+  std::uint32_t AccessRegister(std::int32_t index, bool write, std::uint32_t value);
+  std::string ResolveConstraintFile(const std::string& name);
+  std::string VendorKey();
+  std::uint32_t BuildDeviceImage();
 };

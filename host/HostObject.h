@@ -37,18 +37,26 @@ class THostObject {
   R Call(DISPID id, A&&... args) const {
     return CallPacked<R>(id, std::index_sequence_for<A...>{}, std::forward<A>(args)...);
   }
+  // As Call, but a missing host object makes the call a no-op that answers R{}.
+  template <class R = void, class... A>
+  R CallIfAssigned(DISPID id, A&&... args) const {
+    if (!FDispatch) return R();
+    return Call<R>(id, std::forward<A>(args)...);
+  }
+
+  static constexpr std::size_t kMaxArguments = 12;
 
  private:
   // Holds the texts of in/out arguments while a call runs.
   struct TByRefTexts {
-    std::array<BSTR, 8> Texts{};
+    std::array<BSTR, kMaxArguments> Texts{};
     ~TByRefTexts();
   };
 
   template <class R, std::size_t... I, class... A>
   R CallPacked(DISPID id, std::index_sequence<I...>, A&&... args) const {
     constexpr std::size_t count = sizeof...(A);
-    static_assert(count <= 8, "host members take at most 8 arguments");
+    static_assert(count <= kMaxArguments, "too many arguments for a host member");
     std::array<TVariant, count == 0 ? 1 : count> packed;
     [[maybe_unused]] TByRefTexts byRef;
     (Pack(packed[count - 1 - I], byRef.Texts[I], std::forward<A>(args)), ...);  // last-first

@@ -1,5 +1,8 @@
 #include "platform/MessagePump.h"
 
+#include "platform/Desktop.h"
+#include "platform/Module.h"
+
 namespace platform {
 
 namespace {
@@ -10,7 +13,13 @@ MessagePump& InstalledPump() {
 }  // namespace
 
 void ProcessMessages() {
-  if (MessagePump& pump = InstalledPump()) pump();
+  if (MessagePump& pump = InstalledPump()) {
+    pump();
+    return;
+  }
+  static const auto hosted =
+      reinterpret_cast<TDesktopProcessMessagesFn>(FindProcessExport(kDesktopProcessMessagesExport));
+  if (hosted != nullptr) hosted();
 }
 
 MessagePump SetMessagePump(MessagePump pump) {

@@ -15,10 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "host/ComPtr.h"
+#include "platform/OleAuto.h"
+
 namespace CLI {
 class App;
 }
 class TPluginModule;
+class THostSim;
 
 struct TVerb {
   std::string Name;
@@ -38,6 +42,19 @@ std::vector<TVerb>& RegisteredVerbs();
 // The plug-in named by --plugin (default: the one beside quillhost), loaded on first use.
 TPluginModule& Plugin();
 void SetPluginPath(const std::string& path);
+
+// The simulated host the verbs run in, installed before any verb runs.
+THostSim& Host();
+struct THostOptions {
+  std::vector<std::string> RegistryFolders;  // added to the plug-in registry in this order
+  bool DefaultRegistry = true;               // the plug-in's own folder comes first
+  std::string VendorTools;                   // INI file configuring the vendor-tool manager
+};
+void StartHost(const THostOptions& options);
+// Shuts the host down; it holds plug-in objects, so this runs before the plug-in unloads.
+void StopHost();
+// A driver of the plug-in with a host device object attached, as the host hands it out.
+TComPtr<IDispatch> AttachedDriver(std::int32_t kind);
 
 void SetExitCode(int code);
 int ExitCode();

@@ -8,6 +8,8 @@
 #include <exception>
 #include <string>
 
+#include "hostsim/HostSim.h"
+#include "platform/Environment.h"
 #include "tools/quillhost/Verbs.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +18,18 @@ int main(int argc, char** argv) {
   app.add_option("--plugin", pluginPath, "plug-in file to load (default: Device_Artix7.QLL beside quillhost)");
   std::string bsdlDir;
   app.add_option("--bsdl-dir", bsdlDir, "folder searched first for the parts' BSDL files (before ARTIX7_BSDL_PATH)");
+  THostOptions hostOptions;
+  bool noDefaultRegistry = false;
+  bool printLog = false;
+  app.add_option("--registry-folder", hostOptions.RegistryFolders,
+                 "add a folder to the host's plug-in registry (repeatable; after the plug-in's own folder)")
+      ->type_name("DIR");
+  app.add_flag("--no-default-registry", noDefaultRegistry,
+               "leave the loaded plug-in's folder out of the host's plug-in registry");
+  app.add_option("--vendor-tools", hostOptions.VendorTools,
+                 "INI file configuring the host's vendor-tool manager (one section per vendor)")
+      ->type_name("FILE");
+  app.add_flag("--log", printLog, "print the host event log after the run");
   app.require_subcommand(1);
   app.fallthrough();
   auto& verbs = RegisteredVerbs();
@@ -34,17 +48,26 @@ int main(int argc, char** argv) {
   SetPluginPath(pluginPath);
   // The plug-in searches the folders of ARTIX7_BSDL_PATH for a part's BSDL file.
   if (!bsdlDir.empty()) {
-    const char* previous = std::getenv("ARTIX7_BSDL_PATH");
-    const std::string path = previous != nullptr && *previous != '\0' ? bsdlDir + ":" + previous : bsdlDir;
-    setenv("ARTIX7_BSDL_PATH", path.c_str(), 1);
+    const std::string previous = platform::ReadEnvironmentVariable("ARTIX7_BSDL_PATH").value_or("");
+    platform::WriteEnvironmentVariable("ARTIX7_BSDL_PATH",
+                                       previous.empty() ? bsdlDir : bsdlDir + platform::PathListSeparator() + previous);
   }
+  hostOptions.DefaultRegistry = !noDefaultRegistry;
+  int status = 0;
   try {
+    StartHost(hostOptions);
     for (auto& [cmd, verb] : commands)
       if (cmd->parsed()) verb->Run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillhost: %s\n", e.what());
-    return 1;
+    status = 1;
+  }
+  if (printLog) {
+    std::printf("host event log:\n");
+    for (const THostEvent& event : Host().Log().Events()) std::printf("  %s\n", event.Text().c_str());
   }
   std::fflush(stdout);
+  StopHost();
+  if (status != 0) return status;
   return ExitCode();
 }
