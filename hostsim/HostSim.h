@@ -60,6 +60,7 @@ class THostSim {
   bool ClientAvailable() const { return FClientAvailable; }
 
   THostEventLog& Log() { return *FLog; }
+  const THostEventLog& Log() const { return *FLog; }
   TSimClient& Client() { return *FClient; }
   TSimClientAPI& ClientAPI() { return *FClientAPI; }
   TSimGUIManager& GUIManager() { return *FGUIManager; }

@@ -146,9 +146,11 @@ struct TBitmapTable {
   std::map<TBitmapHandle, std::unique_ptr<TBitmap>> Bitmaps;
   TBitmapHandle Next = 1;
 };
+// Never destroyed: owners free their handles from their own destructors, which may run
+// after this unit's statics are gone when the library unloads.
 TBitmapTable& Table() {
-  static TBitmapTable table;
-  return table;
+  static TBitmapTable* table = new TBitmapTable;
+  return *table;
 }
 
 }  // namespace
