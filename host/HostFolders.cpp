@@ -66,3 +66,9 @@ bool IsRelativePath(std::string_view path) {
   return path.find(':') == std::string_view::npos && !path.starts_with("\\\\") &&
          !path.starts_with(platform::kPathDelimiter);
 }
+
+void* LoadHostModule(const std::string& name) {
+  if (platform::ModuleHandle loaded = platform::FindLoadedModule(name)) return loaded;
+  const std::string file = FindHostFile(name);
+  return file.empty() ? nullptr : platform::LoadModule(file);
+}

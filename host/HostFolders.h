@@ -26,6 +26,10 @@ std::string NewTempFileName();
 // True when `path` has no drive colon and starts with neither two backslashes nor "/".
 bool IsRelativePath(std::string_view path);
 
+// A host module by file name: the one the process has loaded already, else the file that
+// FindHostFile finds, loaded; null when neither works. The caller frees the handle.
+void* LoadHostModule(const std::string& name);
+
 // The folders of the host's plug-in registry in registry order, skipped entries left out.
 std::vector<std::string> RegisteredPluginFolders();
 

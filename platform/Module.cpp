@@ -25,6 +25,10 @@ void* FindExport(ModuleHandle module, const char* name) {
 void* FindProcessExport(const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(nullptr), name));
 }
+ModuleHandle FindLoadedModule(const std::string& name) {
+  HMODULE m = nullptr;
+  return GetModuleHandleExA(0, name.c_str(), &m) ? m : nullptr;
+}
 std::string ModuleFileOf(const void* address) {
   HMODULE m = nullptr;
   if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
@@ -51,6 +55,7 @@ void* FindExport(ModuleHandle module, const char* name) {
   return module == nullptr ? nullptr : dlsym(module, name);
 }
 void* FindProcessExport(const char* name) { return dlsym(RTLD_DEFAULT, name); }
+ModuleHandle FindLoadedModule(const std::string& name) { return dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD); }
 std::string ModuleFileOf(const void* address) {
   Dl_info info{};
   if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};

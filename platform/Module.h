@@ -11,6 +11,9 @@ using ModuleHandle = void*;
 ModuleHandle LoadModule(const std::string& path, std::string* error = nullptr);
 void FreeModule(ModuleHandle module);
 void* FindExport(ModuleHandle module, const char* name);
+// The module of that file name when the process has loaded it already (null otherwise); the
+// caller frees the handle it gets.
+ModuleHandle FindLoadedModule(const std::string& name);
 // An export of the running process or of any module it has loaded already.
 void* FindProcessExport(const char* name);
 // The file of the module whose code holds `address` (empty when unknown).

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "support/HostFixture.h"
+#include "support/TestSupport.h"
 #include "support/TempFolder.h"
 
 using testing_support::TTempFolder;
@@ -85,4 +86,14 @@ TEST(HostPaths, TemporaryFilesStartWithPro) {
   EXPECT_EQ(platform::ExtractFilePath(file), folder.Path());
   EXPECT_EQ(platform::ExtractFileName(file).rfind("Pro", 0), 0u);
   unsetenv("TMPDIR");
+}
+
+TEST_F(HostFolders, HostModulesComeFromTheProcessOrFromTheHostFolders) {
+  UseHostDir();
+  EXPECT_EQ(LoadHostModule("NoSuchModule.so"), nullptr);
+  Host.PluginRegistry().Add(testing_support::BinDir() + "/");
+  void* module = LoadHostModule("Device_Artix7.QLL");
+  ASSERT_NE(module, nullptr);
+  EXPECT_NE(platform::FindExport(module, "GetQuillDriverCount"), nullptr);
+  platform::FreeModule(module);
 }
