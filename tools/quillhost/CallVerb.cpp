@@ -79,7 +79,7 @@ TVerbRegistration registration{
       cmd.prefix_command(false);
       return [kind, words] {
         std::vector<TCallStep> steps = ParseSteps(*words);
-        TComPtr<IDispatch> driver = AttachedDriver(*kind);
+        TComPtr<IDispatch> driver = Plugin().Driver(*kind);
         if (!driver) throw EQuillError("the plug-in has no driver of kind " + std::to_string(*kind));
         RunSteps(driver.Get(), steps);
       };

@@ -53,7 +53,8 @@ struct THostOptions {
 void StartHost(const THostOptions& options);
 // Shuts the host down; it holds plug-in objects, so this runs before the plug-in unloads.
 void StopHost();
-// A driver of the plug-in with a host device object attached, as the host hands it out.
+// A driver of the plug-in with a host device object attached (SetQuillDevice), for verbs that
+// reach the part through the host; plain probes such as call leave the driver unattached.
 TComPtr<IDispatch> AttachedDriver(std::int32_t kind);
 
 void SetExitCode(int code);
