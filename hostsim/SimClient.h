@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ class TSimClient : public TSimObject {
 
   static constexpr std::int32_t kSimMainWindowHandle = 0x10EE;
 
+  // The object the client answers for a host module name (DISPID 496; none unless set).
+  void SetModule(const std::string& name, TComPtr<IDispatch> module) { FModules[name] = std::move(module); }
   // A module that the host fails to load (by default every module loads).
   void SetModuleUnavailable(const std::string& name) { FUnavailableModules.insert(name); }
   // Makes `path` a document the host has open.
@@ -58,7 +61,10 @@ class TSimClient : public TSimObject {
   TComPtr<IDispatch> OpenDocument(std::string path) { return AsDispatchPtr(DocumentOf(path)); }
   std::string DocumentKind(std::string) { return {}; }
   void ShowDocument(TComPtr<IDispatch>) {}
-  TComPtr<IDispatch> Module(std::string) { return {}; }
+  TComPtr<IDispatch> Module(std::string name) {
+    const auto it = FModules.find(name);
+    return it != FModules.end() ? it->second : TComPtr<IDispatch>();
+  }
   bool LoadModule(std::string name) { return FUnavailableModules.count(name) == 0; }
   TComPtr<IDispatch> GUIManager() { return AsDispatchPtr(FParts.GUIManager); }
   TComPtr<IDispatch> TimerManager() { return AsDispatchPtr(FParts.TimerManager); }
@@ -77,6 +83,7 @@ class TSimClient : public TSimObject {
 
   TSimClientParts FParts;
   std::set<std::string, text::LessNoCase> FUnavailableModules;
+  std::map<std::string, TComPtr<IDispatch>, text::LessNoCase> FModules;
   std::vector<TComPtr<TSimDocument>> FDocuments;
   std::vector<TComPtr<IDispatch>> FHandlers;
   std::vector<TComPtr<IDispatch>> FPanelViews;

@@ -104,6 +104,14 @@ TEST_F(HostSim, TheLoadedPluginFindsTheHostAndItsRegistry) {
   EXPECT_EQ(Host.Log().Count("PluginRegistryItem", 2009), 1u);
 }
 
+TEST_F(HostSim, HostModulesAreAnsweredByName) {
+  EXPECT_FALSE(HostClient().Module("SCH"));
+  const TComPtr<IDispatch> module(Host.Options().AsDispatch());
+  Host.Client().SetModule("SCH", module);
+  EXPECT_EQ(HostClient().Module("sch"), module);
+  EXPECT_FALSE(HostClient().Module("PCB"));
+}
+
 TEST_F(HostSim, AnUninstalledHostServesNothing) {
   Host.Uninstall();
   EXPECT_FALSE(HostClient().Assigned());
