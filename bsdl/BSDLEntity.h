@@ -27,6 +27,15 @@ class TBSDLEntity : public TEntity {
   TBSDLEntity();
   ~TBSDLEntity() override;
 
+  // The library path of a bare BSDL file name: BASE + "BSDL/" + vendor + "/" + family + "/" +
+  // name, BASE being `libraryFolder` or else the plug-in's library folder. Any other name is
+  // returned unchanged.
+  static std::string DetermineFullPath(const std::string& bsdlFileName, const std::string& deviceVendorName,
+                                       const std::string& deviceFamilyName, const std::string& libraryFolder);
+  // A path where the file really exists: the file itself, its copy in the temporary folder,
+  // or that copy extracted from the archive of the same name (".Zip"); "" when none is found.
+  static std::string FindFullBSDLPath(const std::string& sourcePath);
+
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) override;
 

@@ -4,14 +4,32 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bsdl/BSDLEntity.h"
 #include "bsdl/BSDLReader.h"
 #include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
 
+struct TLibraryDevice {
+  std::string Vendor;
+  std::string Family;
+};
+TLibraryDevice& LibraryDevice() {
+  static TLibraryDevice device;
+  return device;
+}
+
+// The plug-in's own library: BSDL/<vendor>/<family>/ below its library folder, or an archive
+// there that holds the file.
+std::string PluginLibraryLookup(const std::string& fileName) {
+  const TLibraryDevice& device = LibraryDevice();
+  if (device.Family.empty()) return {};
+  return TBSDLEntity::FindFullBSDLPath(TBSDLEntity::DetermineFullPath(fileName, device.Vendor, device.Family, ""));
+}
+
 TBSDLLibraryLookup& LibraryLookup() {
-  static TBSDLLibraryLookup lookup;
+  static TBSDLLibraryLookup lookup = PluginLibraryLookup;
   return lookup;
 }
 TVendorBSDLFolders& VendorFolders() {
@@ -46,7 +64,12 @@ void Expect(bool agrees, const std::string& path, const std::string& what, const
 
 }  // namespace
 
-void SetBSDLLibraryLookup(TBSDLLibraryLookup lookup) { LibraryLookup() = std::move(lookup); }
+void SetBSDLLibraryLookup(TBSDLLibraryLookup lookup) {
+  LibraryLookup() = lookup ? std::move(lookup) : TBSDLLibraryLookup(PluginLibraryLookup);
+}
+void SetBSDLLibraryDevice(const std::string& vendor, const std::string& family) {
+  LibraryDevice() = {vendor, family};
+}
 void SetVendorBSDLFolders(TVendorBSDLFolders folders) { VendorFolders() = std::move(folders); }
 void SetBSDLProblemReporter(TBSDLProblemReporter reporter) { Reporter() = std::move(reporter); }
 void ReportBSDLProblem(const std::string& message) {

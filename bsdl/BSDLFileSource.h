@@ -1,6 +1,6 @@
 // The run-time source of a built-in description that carries no rows: the part's vendor BSDL
 // file, looked for in, in order,
-//   1. the plug-in's BSDL library (the library lookup, when one is installed),
+//   1. the plug-in's BSDL library (Library/BSDL/<vendor>/<family>/, or an archive there),
 //   2. each folder of the environment variable ARTIX7_BSDL_PATH (':'-separated),
 //   3. the BSDL folders of the vendor tools (when a provider of them is installed).
 // A file is accepted only when it agrees with the record: entity name, boundary length and
@@ -28,7 +28,10 @@ using TVendorBSDLFolders = std::function<std::vector<std::string>()>;
 // Tells the user about a file that cannot be used (a message box in the host).
 using TBSDLProblemReporter = std::function<void(const std::string& caption, const std::string& message)>;
 
+// Replaces the library lookup; null restores the plug-in's own library (see SetBSDLLibraryDevice).
 void SetBSDLLibraryLookup(TBSDLLibraryLookup lookup);
+// The vendor and family whose folder of the plug-in's BSDL library is searched.
+void SetBSDLLibraryDevice(const std::string& vendor, const std::string& family);
 void SetVendorBSDLFolders(TVendorBSDLFolders folders);
 // The default reporter writes the caption and the message on standard error.
 void SetBSDLProblemReporter(TBSDLProblemReporter reporter);

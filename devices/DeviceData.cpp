@@ -1,5 +1,6 @@
 #include "devices/DeviceData.h"
 
+#include "bsdl/BSDLFileSource.h"
 #include "devices/DeviceFamilies.h"
 #include "devices/DeviceIOStandards.h"
 
@@ -49,6 +50,7 @@ std::string TDeviceData::GetOptionDesignatorDescription() {
 
 std::string TDeviceData::GetBSDLFilename() { return S(Parameters().BSDL); }
 TComPtr<IDispatch> TDeviceData::GetBSDLEntity() {
+  SetBSDLLibraryDevice(GetVendorName(), GetFamilyName());
   TBSDLEntity* entity = BSDLDataList.GetEntity(GetBSDLFilename(), BSDLBuildCaches);
   return entity != nullptr ? TComPtr<IDispatch>(entity->AsDispatch()) : TComPtr<IDispatch>();
 }
