@@ -3,7 +3,21 @@
 #include <memory>
 #include <vector>
 
+#include "clockcore/ClockCoreGenerator_Artix7.h"
+#include "clockcore/ClockCoreTemplateGenerator_Artix7.h"
+#include "clockcore/TargetCoreGenerator_Artix7.h"
+
 TDevice_Artix7Driver::TDevice_Artix7Driver(TDeviceKind kind) : TDeviceData(kind, ".EDN") {}
+
+TComPtr<IDispatch> TDevice_Artix7Driver::ClockCoreGenerator() { return MakeObject<TClockCoreGenerator_Artix7>(); }
+
+TComPtr<IDispatch> TDevice_Artix7Driver::ClockCoreTemplateGenerator() {
+  return MakeObject<TClockCoreTemplateGenerator_Artix7>();
+}
+
+TComPtr<IDispatch> TDevice_Artix7Driver::ClockGeneratorTargetCore() {
+  return MakeObject<TTargetCoreGenerator_Artix7>(this);
+}
 
 namespace {
 

@@ -6,6 +6,11 @@
 class TDevice_Artix7Driver : public TDeviceData {
  public:
   explicit TDevice_Artix7Driver(TDeviceKind kind);
+
+  // Clock-core generators: a new reference-counted object per call, released by the host.
+  TComPtr<IDispatch> ClockCoreGenerator() override;
+  TComPtr<IDispatch> ClockCoreTemplateGenerator() override;
+  TComPtr<IDispatch> ClockGeneratorTargetCore() override;
 };
 
 // A new driver of `kind`. It ignores the host's reference counting and lives until the library
