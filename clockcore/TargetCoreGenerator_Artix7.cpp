@@ -3,7 +3,6 @@
 #include "clockcore/ClockCoreNetlistWriter.h"
 #include "clockcore/ClockCoreNumberFormat.h"
 #include "clockcore/ClockCoreRequest.h"
-#include "clockcore/ClockWizardObjects.h"
 #include "devices/QuillDriver.h"
 
 TTargetCoreGenerator_Artix7::TTargetCoreGenerator_Artix7(TQuillDriver* driver) : FDriver(driver) {}
@@ -11,20 +10,18 @@ TTargetCoreGenerator_Artix7::TTargetCoreGenerator_Artix7(TQuillDriver* driver) :
 void TTargetCoreGenerator_Artix7::GenerateTargetCore(TComPtr<IDispatch> TextFile, TComPtr<IDispatch> TargetCore) {
   // The text file is held only while this call runs, also when writing fails.
   struct TTextFileScope {
-    THostObject& File;
-    ~TTextFileScope() { File = THostObject(); }
+    TTextFile& File;
+    ~TTextFileScope() { File = TTextFile(); }
   } scope{FTextFile};
-  FTextFile = THostObject(std::move(TextFile));
-  WriteNetlist(THostObject(std::move(TargetCore)));
+  FTextFile = TTextFile(std::move(TextFile));
+  WriteNetlist(TTargetCore(std::move(TargetCore)));
 }
 
-void TTargetCoreGenerator_Artix7::WriteNetlist(const THostObject& targetCoreObject) {
-  const TTargetCore targetCore(targetCoreObject.DispatchPtr());
+void TTargetCoreGenerator_Artix7::WriteNetlist(const TTargetCore& targetCore) {
   FLibraryRef = "(libraryRef " + targetCore.GetParameter("LibraryName") + ")";
   const clockcore::TClockCoreRequest request = clockcore::ReadClockCoreRequest(targetCore);
-  const TTextFile file(FTextFile.DispatchPtr());
   clockcore::TClockCoreNetlistWriter writer(request, FLibraryRef,
-                                            [&file](const std::string& line) { file.WriteLine(line); });
+                                            [this](const std::string& line) { FTextFile.WriteLine(line); });
 
   writer.WriteHead(clockcore::CurrentTimeStamp());
   if (const auto parameters = clockcore::FindMmcmParameters(request.InputFrequency, request.CheckedFrequencies())) {

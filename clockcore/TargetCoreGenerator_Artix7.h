@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "clockcore/ClockWizardObjects.h"
 #include "host/AbstractTargetCoreGenerator.h"
-#include "host/HostObject.h"
 
 class TQuillDriver;
 
@@ -17,9 +17,9 @@ class TTargetCoreGenerator_Artix7 : public TAbstractTargetCoreGenerator {
   void GenerateTargetCore(TComPtr<IDispatch> TextFile, TComPtr<IDispatch> TargetCore) override;
 
  private:
-  void WriteNetlist(const THostObject& targetCore);
+  void WriteNetlist(const TTargetCore& targetCore);
 
   TQuillDriver* FDriver;    // drivers live until the library is unloaded
-  THostObject FTextFile;    // set only while a netlist is being written
+  TTextFile FTextFile;      // set only while a netlist is being written
   std::string FLibraryRef;  // "(libraryRef NAME)" of the primitive library
 };
