@@ -56,15 +56,21 @@ std::string FormatFixed(double value, int decimals) {
       if (scaled.size() < kept) scaled.append(kept - scaled.size(), '0');
       if (kept < digits.size() && digits[kept] >= '5') IncrementDigits(scaled);
     } else if (keep == 0 && digits[0] >= '5') {
-      scaled = "1";
+      scaled.push_back('1');  // scaled is empty here
     }
   }
-  const auto width = static_cast<std::size_t>(decimals) + 1;
-  if (scaled.size() < width) scaled.insert(0, width - scaled.size(), '0');
+  const auto fraction = static_cast<std::size_t>(decimals);
   const bool zero = scaled.find_first_not_of('0') == std::string::npos;
-  std::string out = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
-  if (decimals > 0) out += "." + scaled.substr(scaled.size() - static_cast<std::size_t>(decimals));
-  return value < 0 && !zero ? "-" + out : out;
+  std::string out;
+  if (value < 0 && !zero) out.push_back('-');
+  // At least one digit before the point, and `decimals` digits after it.
+  const std::size_t padding = scaled.size() < fraction + 1 ? fraction + 1 - scaled.size() : 0;
+  const std::size_t integerDigits = padding + scaled.size() - fraction;
+  for (std::size_t i = 0; i < padding + scaled.size(); ++i) {
+    if (i == integerDigits) out.push_back('.');
+    out.push_back(i < padding ? '0' : scaled[i - padding]);
+  }
+  return out;
 }
 
 std::string FormatTimeStamp(const std::tm& local) {
