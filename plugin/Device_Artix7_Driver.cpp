@@ -6,6 +6,8 @@
 #include "clockcore/ClockCoreGenerator_Artix7.h"
 #include "clockcore/ClockCoreTemplateGenerator_Artix7.h"
 #include "clockcore/TargetCoreGenerator_Artix7.h"
+#include "jtag/BitstreamProgrammer.h"
+#include "jtag/DeviceControl.h"
 
 TDevice_Artix7Driver::TDevice_Artix7Driver(TDeviceKind kind) : TDeviceData(kind, ".EDN") {}
 
@@ -18,6 +20,15 @@ TComPtr<IDispatch> TDevice_Artix7Driver::ClockCoreTemplateGenerator() {
 TComPtr<IDispatch> TDevice_Artix7Driver::ClockGeneratorTargetCore() {
   return MakeObject<TTargetCoreGenerator_Artix7>(this);
 }
+
+// The JTAG operations reach the device object and the family through the driver's own
+// dispatch interface, exactly as the host would; ReadUserCode uses the stored device object.
+bool TDevice_Artix7Driver::ResetDevice() { return jtag::ResetDevice(AsDispatch()); }
+std::int32_t TDevice_Artix7Driver::GetDeviceState() { return jtag::GetDeviceState(AsDispatch()); }
+std::int32_t TDevice_Artix7Driver::ProgramDevice(const std::string& FileName) {
+  return jtag::ProgramDevice(AsDispatch(), FileName, jtag::HostJTagServices());
+}
+std::uint32_t TDevice_Artix7Driver::ReadUserCode() { return jtag::ReadUserCode(FQuillDevice); }
 
 namespace {
 

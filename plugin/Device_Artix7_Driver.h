@@ -11,6 +11,12 @@ class TDevice_Artix7Driver : public TDeviceData {
   TComPtr<IDispatch> ClockCoreGenerator() override;
   TComPtr<IDispatch> ClockCoreTemplateGenerator() override;
   TComPtr<IDispatch> ClockGeneratorTargetCore() override;
+
+  // Device control and configuration over the host's JTAG chain.
+  bool ResetDevice() override;
+  std::int32_t GetDeviceState() override;
+  std::int32_t ProgramDevice(const std::string& FileName) override;
+  std::uint32_t ReadUserCode() override;
 };
 
 // A new driver of `kind`. It ignores the host's reference counting and lives until the library

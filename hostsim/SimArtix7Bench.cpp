@@ -1,0 +1,38 @@
+#include "hostsim/SimArtix7Bench.h"
+
+#include "host/HostObject.h"
+#include "host/QuillError.h"
+
+TSimArtix7Bench::TSimArtix7Bench(TComPtr<IDispatch> driver, int length, int position)
+    : FDriver(std::move(driver)), FChain(std::make_shared<TSimJTagChain>()), FPosition(position) {
+  if (!FDriver) throw EQuillError("no driver to attach the simulated chain to");
+  if (length < 1 || length > 64 || position < 0 || position >= length)
+    throw EQuillError("chain position " + std::to_string(position) + " of " + std::to_string(length) +
+                      " devices is not possible");
+  const auto idCode = THostObject(FDriver).Call<std::uint32_t>(503379);
+  for (int p = 0; p < length; ++p) {
+    if (p == position) FPart = &FChain->Add(std::make_unique<TSimArtix7>(idCode));
+    else FChain->Add(std::make_unique<TSimBypassDevice>(kOtherIrLength));
+  }
+  FChannel = MakeObject<TSimJTagChannel>(FChain);
+  FDevice = MakeObject<TSimQuillDevice>(std::make_shared<THostEventLog>(), FDriver, position);
+  FDevice->SetJTagChannel(TComPtr<IDispatch>(FChannel.Get()));
+}
+
+TSimArtix7Bench::~TSimArtix7Bench() {
+  try {
+    Detach();
+  } catch (...) {
+  }
+}
+
+void TSimArtix7Bench::Attach() {
+  THostObject(FDriver).Call<bool>(503754, AsDispatchPtr(FDevice));
+  FAttached = true;
+}
+
+void TSimArtix7Bench::Detach() {
+  if (!FAttached) return;
+  FAttached = false;
+  THostObject(FDriver).Call<bool>(503754, TComPtr<IDispatch>());
+}
