@@ -28,8 +28,8 @@ std::uint32_t TSimArtix7::InstructionCapture() const {
          (static_cast<std::uint32_t>(done) << 2) | 0b01u;
 }
 
-TSimArtix7::TDataRegister TSimArtix7::Selected() const {
-  switch (Instruction()) {
+TSimArtix7::TDataRegister TSimArtix7::RegisterOf(std::uint32_t instruction) {
+  switch (instruction) {
     case eIR_IDCODE:
     case eIR_USERCODE:
     case eIR_CFG_OUT: return eDR_Word;
@@ -41,11 +41,12 @@ TSimArtix7::TDataRegister TSimArtix7::Selected() const {
 }
 
 void TSimArtix7::OnInstruction(std::uint32_t instruction) {
+  FSelected = RegisterOf(instruction);
   if (FHistory.size() == kHistoryLimit) FHistory.erase(FHistory.begin());
   FHistory.push_back(instruction);
   if (instruction == eIR_JPROGRAM) {
     ++FJProgramCount;
-    FConfig.Clear();
+    if (!FIgnoreJProgram) FConfig.Clear();
   }
 }
 

@@ -41,6 +41,8 @@ class TSimArtix7 : public TSimChainDevice {
   const std::vector<bool>& LastCfgInBits() const { return FCfgInBits; }
   std::uint64_t LastCfgInBitCount() const { return FCfgInCount; }
   int JProgramCount() const { return FJProgramCount; }
+  // A part whose configuration survives JPROGRAM (a fault a test can set up).
+  void SetIgnoreJProgram(bool ignore) { FIgnoreJProgram = ignore; }
 
   std::string Describe() const override;
 
@@ -55,10 +57,12 @@ class TSimArtix7 : public TSimChainDevice {
 
  private:
   enum TDataRegister { eDR_Bypass, eDR_Word, eDR_Boundary, eDR_CfgIn };
-  TDataRegister Selected() const;
+  TDataRegister Selected() const { return FSelected; }
+  static TDataRegister RegisterOf(std::uint32_t instruction);
 
   std::uint32_t FIdCode;
   TSimArtix7ConfigLogic FConfig;
+  TDataRegister FSelected = eDR_Bypass;
   std::uint32_t FWord = 0;  // IDCODE, USERCODE and CFG_OUT shift register
   bool FBypass = false;
   std::deque<bool> FBoundary;
@@ -66,4 +70,5 @@ class TSimArtix7 : public TSimChainDevice {
   std::vector<bool> FCfgInBits;
   std::uint64_t FCfgInCount = 0;
   int FJProgramCount = 0;
+  bool FIgnoreJProgram = false;
 };

@@ -2,6 +2,14 @@
 
 bool TSimJTagChain::Clock(bool tms, bool tdi) {
   const std::size_t count = FDevices.size();
+  if (count == 1 && FObserver == nullptr) {  // the common case, without the bookkeeping
+    TSimChainDevice& device = *FDevices.front();
+    const bool tdo = device.Tdo();
+    device.Clock(tms, tdi);
+    FTap.Clock(tms);
+    ++FTckCount;
+    return tdo;
+  }
   FOutputs.resize(count);
   for (std::size_t i = 0; i < count; ++i) FOutputs[i] = FDevices[i]->Tdo();
   const bool tdo = count == 0 ? tdi : FOutputs[count - 1] != 0;

@@ -137,7 +137,9 @@ TEST_F(ProgramDevice, AFailingHostCallAbortsAndLeavesTheChannelClosed) {
     EXPECT_FALSE(FBench->Channel().IsOpen()) << failing;
     EXPECT_EQ(FBench->Channel().OpenCount(), FBench->Channel().CloseCount()) << failing;
     // Cut off in the middle of the frames, the part stays unconfigured.
-    if (failing == kShiftBitString) EXPECT_FALSE(FBench->Part().Configured());
+    if (failing == kShiftBitString) {
+      EXPECT_FALSE(FBench->Part().Configured());
+    }
   }
 }
 
