@@ -31,7 +31,17 @@ void TSimArtix7Bench::Attach() {
   FAttached = true;
 }
 
+void TSimArtix7Bench::AttachDriver(TComPtr<IDispatch> driver) {
+  if (driver == FDriver) return Attach();
+  auto device = MakeObject<TSimQuillDevice>(FDevice->LogPtr(), driver, FPosition);
+  device->SetJTagChannel(TComPtr<IDispatch>(FChannel.Get()));
+  THostObject(driver).Call<bool>(503754, AsDispatchPtr(device));
+  FOtherDrivers.push_back(std::move(driver));
+}
+
 void TSimArtix7Bench::Detach() {
+  for (const auto& driver : FOtherDrivers) THostObject(driver).Call<bool>(503754, TComPtr<IDispatch>());
+  FOtherDrivers.clear();
   if (!FAttached) return;
   FAttached = false;
   THostObject(FDriver).Call<bool>(503754, TComPtr<IDispatch>());

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "host/ComPtr.h"
 #include "hostsim/SimArtix7.h"
@@ -24,6 +25,9 @@ class TSimArtix7Bench {
   // Hands the device object to the driver (SetQuillDevice); Detach hands it an empty one.
   void Attach();
   void Detach();
+  // Attaches another driver to the same part (a host may serve one part through several
+  // drivers); it is detached with the others.
+  void AttachDriver(TComPtr<IDispatch> driver);
 
   IDispatch* Driver() const { return FDriver.Get(); }
   TSimJTagChain& Chain() const { return *FChain; }
@@ -40,4 +44,5 @@ class TSimArtix7Bench {
   TComPtr<TSimQuillDevice> FDevice;
   int FPosition;
   bool FAttached = false;
+  std::vector<TComPtr<IDispatch>> FOtherDrivers;
 };

@@ -130,6 +130,7 @@ void TSimJTagChannel::ShiftBits(std::int32_t value, std::int32_t count, bool exi
   for (std::int32_t i = 0; i < count; ++i)
     Shift(i < 32 && ((static_cast<std::uint32_t>(value) >> i) & 1u) != 0, exitShift && i + 1 == count);
   FStreamBits += static_cast<std::uint64_t>(count);
+  if (FStreamListener) FStreamListener(FStreamBits);
 }
 
 void TSimJTagChannel::ShiftBitString(const std::string& bits, bool exitShift) {
@@ -140,6 +141,7 @@ void TSimJTagChannel::ShiftBitString(const std::string& bits, bool exitShift) {
   // The last character enters TDI first.
   for (std::size_t i = bits.size(); i-- > 0;) Shift(bits[i] == '1', exitShift && i == 0);
   FStreamBits += bits.size();
+  if (FStreamListener) FStreamListener(FStreamBits);
 }
 
 std::vector<bool> TSimJTagChannel::ShiftChain(const std::vector<bool>& bits, bool exitShift) {

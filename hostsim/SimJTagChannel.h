@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,6 +58,8 @@ class TSimJTagChannel : public TDispatchObject {
   int CloseCount() const { return FCloseCount; }
   // Bits shifted by ShiftBits and ShiftBitString.
   std::uint64_t StreamBits() const { return FStreamBits; }
+  // Called with StreamBits() after every ShiftBits and ShiftBitString (a progress display).
+  void SetStreamListener(std::function<void(std::uint64_t)> listener) { FStreamListener = std::move(listener); }
 
  private:
   void RequireOpen() const;
@@ -79,4 +82,5 @@ class TSimJTagChannel : public TDispatchObject {
   bool FJournalling = false;
   std::vector<TCall> FJournal;
   std::map<DISPID, int> FFailures;  // calls to go until the failure
+  std::function<void(std::uint64_t)> FStreamListener;
 };

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ python3 pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev libpugixml-dev libzip-dev zip unzip)
+          libcli11-dev libpugixml-dev libzip-dev zip unzip
+          openocd)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,72 @@
+// The simulated chain itself: TAP paths, bypassing neighbours, scans at every position.
+#include <gtest/gtest.h>
+
+#include "JTagFixture.h"
+
+namespace {
+
+TEST(SimTap, ShortestTmsPathsBetweenStates) {
+  struct TCase {
+    TapState From, To;
+    const char* Tms;
+  };
+  const TCase cases[] = {
+      {eTap_TestLogicReset, eTap_RunTestIdle, "0"}, {eTap_RunTestIdle, eTap_ShiftDR, "100"},
+      {eTap_RunTestIdle, eTap_ShiftIR, "1100"},     {eTap_Exit1DR, eTap_RunTestIdle, "10"},
+      {eTap_Exit1IR, eTap_ShiftDR, "1100"},         {eTap_ShiftDR, eTap_RunTestIdle, "110"},
+      {eTap_RunTestIdle, eTap_RunTestIdle, ""},     {eTap_PauseDR, eTap_ShiftDR, "10"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TSimTap::PathTms(c.From, c.To), c.Tms) << c.From << "->" << c.To;
+  // Five TMS ones reach Test-Logic-Reset from anywhere.
+  for (int s = eTap_TestLogicReset; s <= eTap_UpdateIR; ++s) {
+    TapState state = static_cast<TapState>(s);
+    for (int i = 0; i < 5; ++i) state = TSimTap::Next(state, true);
+    EXPECT_EQ(state, eTap_TestLogicReset) << s;
+  }
+}
+
+class SimChain : public TJTagFixture {};
+
+TEST_F(SimChain, ScansReachThePartAtEveryPositionThroughBypassingNeighbours) {
+  for (const int position : {0, 1, 2, 3}) {
+    auto& bench = Attach(4, position);
+    TSimJTagChannel& channel = bench.Channel();
+    channel.Open();
+    channel.SetInstruction(0x09, position);  // IDCODE
+    EXPECT_EQ(static_cast<std::uint32_t>(channel.ScanData(0, 32, position)), 0x13631093u) << position;
+    EXPECT_EQ(channel.ScanInstruction(-1, position), 0b010001) << position;
+    EXPECT_EQ(bench.Part().Instruction(), 0x3Fu);
+    for (std::size_t p = 0; p < bench.Chain().Size(); ++p)
+      EXPECT_EQ(bench.Chain().Device(p).Instruction(), bench.Chain().Device(p).BypassInstruction());
+    channel.Close();
+  }
+}
+
+TEST_F(SimChain, EveryBypassingDeviceDelaysTheDataByOneBit) {
+  auto& bench = Attach(3, 2);
+  TSimJTagChannel& channel = bench.Channel();
+  channel.Open();
+  channel.SetInstruction(0x05, 2);  // CFG_IN, the others BYPASS
+  channel.MoveState(eTap_RunTestIdle, eTap_ShiftDR);
+  channel.ShiftBitString("1011", false);
+  // Four bits shifted: the two zeros the neighbours held, then the first two of 1,1,0,1.
+  EXPECT_EQ(BitsText(bench.Part().LastCfgInBits()), "0011");
+  channel.Close();
+}
+
+TEST_F(SimChain, MembersCalledInTheWrongStateOrWithBadBitsFail) {
+  auto& bench = Attach();
+  const auto call = [&](DISPID id, std::vector<TVariant> args) {
+    return testing_support::Invoke(&bench.Channel(), id, std::move(args)).Status;
+  };
+  EXPECT_EQ(call(503601, {TVariant(5), TVariant(0)}), static_cast<HRESULT>(0x8000FFFFu));  // not open
+  EXPECT_EQ(call(503425, {}), S_OK);
+  EXPECT_EQ(call(503605, {TVariant(6), TVariant(2)}), static_cast<HRESULT>(0x8000FFFFu));  // TAP not in Exit1-DR
+  EXPECT_EQ(call(503583, {TVariant(0), TVariant(8), TVariant(false)}), static_cast<HRESULT>(0x8000FFFFu));
+  EXPECT_EQ(call(503607, {TVariant(5)}), S_OK);
+  EXPECT_EQ(call(503585, {TVariant("0120"), TVariant(false)}), static_cast<HRESULT>(0x8000FFFFu));
+  EXPECT_EQ(call(503601, {TVariant(5), TVariant(1)}), static_cast<HRESULT>(0x8000FFFFu));  // no device 1
+  EXPECT_EQ(call(503426, {}), S_OK);
+}
+
+}  // namespace
