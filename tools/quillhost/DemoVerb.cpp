@@ -2,9 +2,13 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "host/HostObject.h"
 #include "hostsim/PluginModule.h"
+#include "hostsim/SimArtix7Bench.h"
+#include "tools/quillhost/MakeBitstream.h"
+#include "tools/quillhost/SimulatedChain.h"
 #include "tools/quillhost/Verbs.h"
 
 namespace {
@@ -23,6 +27,27 @@ void ShowPart(const TPluginModule& plugin, std::int32_t kind) {
               number(503408), number(503421));
 }
 
+// Programs the simulated part with a stream made here, showing state and user code around it.
+void ShowProgramming(std::int32_t kind) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quillhost_demo";
+  std::filesystem::create_directories(folder);
+  const std::string file = (folder / "demo.bit").string();
+  constexpr std::uint32_t kUserCode = 0x20261211u;
+  const std::size_t bytes = WriteDemoBitstream(kind, file, kUserCode, false, false);
+  const THostObject driver(ChainDriver(kind));
+  std::printf("Programming the simulated part of kind %d over JTAG:\n", kind);
+  std::printf("  before: state=%d usercode=0x%08X\n", driver.Call<std::int32_t>(503787),
+              driver.Call<std::uint32_t>(503789));
+  const std::int32_t bits = driver.Call<std::int32_t>(503788, file);
+  std::printf("  program %s (%zu bytes made by quillhost): bits=%d\n", file.c_str(), bytes, bits);
+  std::printf("  after:  state=%d usercode=0x%08X\n", driver.Call<std::int32_t>(503787),
+              driver.Call<std::uint32_t>(503789));
+  const bool reset = driver.Call<bool>(503786);
+  std::printf("  reset=%s, then state=%d\n", reset ? "true" : "false", driver.Call<std::int32_t>(503787));
+  std::error_code ignored;
+  std::filesystem::remove(file, ignored);
+}
+
 TVerbRegistration registration{"demo", "a short tour of the plug-in on the simulated host", [](CLI::App&) {
   return [] {
     TPluginModule& plugin = Plugin();
@@ -34,6 +59,7 @@ TVerbRegistration registration{"demo", "a short tour of the plug-in on the simul
                 first.Call<bool>(1023, "DeviceInformation") ? "yes" : "no");
     std::printf("A few parts:\n");
     for (std::int32_t kind : {0, 4, 24, 46}) ShowPart(plugin, kind);
+    ShowProgramming(0);
   };
 }};
 
