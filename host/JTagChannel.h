@@ -39,6 +39,19 @@ class TJTagChannel : public THostObject {
   void ShiftBits(std::int32_t value, std::int32_t count, bool exitShift) const { Call(503583, value, count, exitShift); }
   // The last character enters TDI first.
   void ShiftBitString(const std::string& bits, bool exitShift) const { Call(503585, bits, exitShift); }
+  // The same with a bit text the caller keeps (an OLE string it fills anew for every call): no
+  // text is converted or allocated, for the long runs of the configuration stream.
+  void ShiftBitString(BSTR bits, bool exitShift) const {
+    VARIANT args[2];
+    args[0].vt = VT_BOOL;  // arguments last-first
+    args[0].boolVal = exitShift ? VARIANT_TRUE : VARIANT_FALSE;
+    args[1].vt = VT_BSTR;
+    args[1].bstrVal = bits;
+    DISPPARAMS params{args, nullptr, 2, 0};
+    if (Dispatch() == nullptr) throw EQuillError("host call 503585 on a missing host object");
+    const HRESULT hr = Dispatch()->Invoke(503585, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    if (FAILED(hr)) throw EHostCallFailed(503585, hr);
+  }
   void ShiftData(std::int32_t value, std::int32_t count, std::int32_t index) const { Call(503588, value, count, index); }
   std::int32_t ShiftDataRead(std::int32_t value, std::int32_t count, std::int32_t index) const {
     return Call<std::int32_t>(503589, value, count, index);

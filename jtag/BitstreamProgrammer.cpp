@@ -19,10 +19,10 @@ constexpr std::size_t kTextWordChars = 32;
 
 // Each byte's 8-character text, least significant bit first.
 struct TByteTexts {
-  std::array<std::array<char, 8>, 256> Texts{};
+  std::array<std::array<OLECHAR, 8>, 256> Texts{};
   TByteTexts() {
-    for (int value = 0; value < 256; ++value)
-      for (int bit = 0; bit < 8; ++bit) Texts[static_cast<std::size_t>(value)][static_cast<std::size_t>(bit)] = ((value >> bit) & 1) != 0 ? '1' : '0';
+    for (std::size_t value = 0; value < 256; ++value)
+      for (std::size_t bit = 0; bit < 8; ++bit) Texts[value][bit] = ((value >> bit) & 1u) != 0 ? u'1' : u'0';
   }
 };
 const TByteTexts kByteTexts;
@@ -37,9 +37,15 @@ bool IsBinaryDigits(std::string_view text) {
 
 TBitstreamProgrammer::TBitstreamProgrammer(TChainAccess chain, TConfigurationInstructions codes,
                                            TJTagHostServices& services, bool updateIROnStart)
-    : FChain(std::move(chain)), FCodes(codes), FServices(services), FUpdateIROnStart(updateIROnStart) {
-  FBlock.assign(kBlockChars, '0');
+    : FChain(std::move(chain)),
+      FCodes(codes),
+      FServices(services),
+      FUpdateIROnStart(updateIROnStart),
+      FBlock(SysAllocStringLen(nullptr, kBlockChars)) {
+  if (FBlock == nullptr) throw EQuillError("out of memory for the bit text");
 }
+
+TBitstreamProgrammer::~TBitstreamProgrammer() { SysFreeString(FBlock); }
 
 std::size_t TBitstreamProgrammer::SynchronisationStart(std::span<const std::uint8_t> bytes) {
   std::size_t run = 0;
@@ -106,14 +112,25 @@ void TBitstreamProgrammer::SendBytes(std::span<const std::uint8_t> bytes) {
   std::size_t inBlock = 0;
   for (const std::uint8_t byte : bytes) {
     const auto& text = kByteTexts.Texts[byte];
-    std::copy(text.begin(), text.end(), FBlock.begin() + static_cast<std::ptrdiff_t>(kBlockChars - 8 * (inBlock + 1)));
+    std::copy(text.begin(), text.end(), FBlock + (kBlockChars - 8 * (inBlock + 1)));
     if (++inBlock == kBlockBytes) {
       channel.ShiftBitString(FBlock, false);
       inBlock = 0;
     }
     FServices.ProgressStep();
   }
-  if (inBlock > 0) channel.ShiftBitString(FBlock.substr(kBlockChars - 8 * inBlock), false);
+  if (inBlock > 0) {
+    const std::size_t length = 8 * inBlock;
+    BSTR tail = SysAllocStringLen(FBlock + (kBlockChars - length), static_cast<UINT>(length));
+    if (tail == nullptr) throw EQuillError("out of memory for the bit text");
+    try {
+      channel.ShiftBitString(tail, false);
+    } catch (...) {
+      SysFreeString(tail);
+      throw;
+    }
+    SysFreeString(tail);
+  }
 }
 
 bool TBitstreamProgrammer::SendBinary(std::span<const std::uint8_t> bytes) {

@@ -16,6 +16,7 @@
 #include "jtag/Artix7Instructions.h"
 #include "jtag/ChainAccess.h"
 #include "jtag/JTagHostServices.h"
+#include "platform/OleAuto.h"
 
 namespace jtag {
 
@@ -29,6 +30,9 @@ class TBitstreamProgrammer {
   // (older families) instead of clocking in Shift-DR.
   TBitstreamProgrammer(TChainAccess chain, TConfigurationInstructions codes, TJTagHostServices& services,
                        bool updateIROnStart);
+  ~TBitstreamProgrammer();
+  TBitstreamProgrammer(const TBitstreamProgrammer&) = delete;
+  TBitstreamProgrammer& operator=(const TBitstreamProgrammer&) = delete;
 
   // True when something was sent (the file had a synchronisation point).
   bool SendBinary(std::span<const std::uint8_t> bytes);
@@ -51,7 +55,7 @@ class TBitstreamProgrammer {
   TConfigurationInstructions FCodes;
   TJTagHostServices& FServices;
   bool FUpdateIROnStart;
-  std::string FBlock;
+  BSTR FBlock;  // the text of one block of eight bytes, filled anew for every block
 };
 
 // The start-up exit the driver takes: Update-IR for the families listed, otherwise when the
