@@ -12,6 +12,8 @@ TSimSvfRecorder::TSimSvfRecorder(TSimJTagChain& chain, const std::string& path)
   Command("HIR 0");
   Command("TDR 0");
   Command("TIR 0");
+  // A player starts from wherever its chain is: a recording begun in Test-Logic-Reset says so.
+  if (chain.State() == eTap_TestLogicReset) Command("STATE RESET");
   FChain.SetObserver(this);
 }
 

@@ -1,7 +1,11 @@
 // The simulated chain itself: TAP paths, bypassing neighbours, scans at every position.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "JTagFixture.h"
+#include "hostsim/SimSvfRecorder.h"
 
 namespace {
 
@@ -67,6 +71,36 @@ TEST_F(SimChain, MembersCalledInTheWrongStateOrWithBadBitsFail) {
   EXPECT_EQ(call(503585, {TVariant("0120"), TVariant(false)}), static_cast<HRESULT>(0x8000FFFFu));
   EXPECT_EQ(call(503601, {TVariant(5), TVariant(1)}), static_cast<HRESULT>(0x8000FFFFu));  // no device 1
   EXPECT_EQ(call(503426, {}), S_OK);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST_F(SimChain, TheSvfRecordingHoldsWholeChainScans) {
+  auto& bench = Attach(3, 1);
+  const auto bytes = simbitstream::Build({});
+  const std::string svf = (FFolder / "program.svf").string();
+  {
+    TSimSvfRecorder recorder(bench.Chain(), svf);
+    ASSERT_GT(Program(WriteFile("demo.bit", bytes)), 0);
+  }
+  const std::string text = ReadText(svf);
+  // Instructions of all three devices, the first shifted in the lowest bits: BYPASS (8 bits)
+  // for the device at TDO, the part's CFG_IN (6), BYPASS (8).
+  EXPECT_NE(text.find("STATE RESET;\nSTATE IDLE;\nSIR 22 TDI (3FC5FF);\n"), std::string::npos) << text.substr(0, 400);
+  EXPECT_NE(text.find("SIR 22 TDI (3FCCFF);\nSDR 14 TDI (0000);\n"), std::string::npos);  // JSTART, 13 + 1 clocks
+  // The data scan: lead-in (31), the bytes from the synchronisation point, lead-out (32),
+  // the exit bit, and one bit each for the bypass registers on the way.
+  const std::size_t sent = bytes.size() - simbitstream::DataOffset(bytes);
+  EXPECT_NE(text.find("SDR " + std::to_string(31 + sent * 8 + 32 + 1) + " TDI ("), std::string::npos);
 }
 
 }  // namespace
