@@ -23,8 +23,8 @@ class TSimArtix7 : public TSimChainDevice {
   static constexpr int kIrLength = 6;
   static constexpr std::uint32_t kRevision = 1;  // the stepping real parts report in IDCODE bits 31..28
 
-  // Until the boundary length comes from the part's BSDL entity, the model uses this length for
-  // SAMPLE/PRELOAD and EXTEST. It does not take part in configuration.
+  // The boundary register length when the driver has no BSDL description of the part to give
+  // it (see TSimArtix7Bench); not a vendor figure. It does not take part in configuration.
   static constexpr int kDefaultBoundaryLength = 900;
 
   // `catalogueIdCode` is the part's code without revision (as the driver reports it).
@@ -41,6 +41,7 @@ class TSimArtix7 : public TSimChainDevice {
   const std::vector<bool>& LastCfgInBits() const { return FCfgInBits; }
   std::uint64_t LastCfgInBitCount() const { return FCfgInCount; }
   int JProgramCount() const { return FJProgramCount; }
+  int BoundaryLength() const { return static_cast<int>(FBoundary.size()); }
   // A part whose configuration survives JPROGRAM (a fault a test can set up).
   void SetIgnoreJProgram(bool ignore) { FIgnoreJProgram = ignore; }
 

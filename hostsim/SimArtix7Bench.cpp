@@ -3,6 +3,25 @@
 #include "host/HostObject.h"
 #include "host/QuillError.h"
 
+namespace {
+
+// The boundary length of the part's BSDL description as the driver hands it to a host
+// (GetBSDLEntity, then the entity's GetBoundaryLength); the model's default when the driver
+// finds no description.
+int BoundaryLengthOf(const TComPtr<IDispatch>& driver) {
+  try {
+    const auto entity = THostObject(driver).Call<TComPtr<IDispatch>>(503406);
+    if (entity) {
+      const auto length = THostObject(entity).Call<std::int32_t>(503461);
+      if (length > 0) return length;
+    }
+  } catch (const EQuillError&) {
+  }
+  return TSimArtix7::kDefaultBoundaryLength;
+}
+
+}  // namespace
+
 TSimArtix7Bench::TSimArtix7Bench(TComPtr<IDispatch> driver, int length, int position)
     : FDriver(std::move(driver)), FChain(std::make_shared<TSimJTagChain>()), FPosition(position) {
   if (!FDriver) throw EQuillError("no driver to attach the simulated chain to");
@@ -11,7 +30,7 @@ TSimArtix7Bench::TSimArtix7Bench(TComPtr<IDispatch> driver, int length, int posi
                       " devices is not possible");
   const auto idCode = THostObject(FDriver).Call<std::uint32_t>(503379);
   for (int p = 0; p < length; ++p) {
-    if (p == position) FPart = &FChain->Add(std::make_unique<TSimArtix7>(idCode));
+    if (p == position) FPart = &FChain->Add(std::make_unique<TSimArtix7>(idCode, BoundaryLengthOf(FDriver)));
     else FChain->Add(std::make_unique<TSimBypassDevice>(kOtherIrLength));
   }
   FChannel = MakeObject<TSimJTagChannel>(FChain);

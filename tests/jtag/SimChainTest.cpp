@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "JTagFixture.h"
+#include "host/HostObject.h"
 #include "hostsim/SimSvfRecorder.h"
 
 namespace {
@@ -101,6 +102,41 @@ TEST_F(SimChain, TheSvfRecordingHoldsWholeChainScans) {
   // the exit bit, and one bit each for the bypass registers on the way.
   const std::size_t sent = bytes.size() - simbitstream::DataOffset(bytes);
   EXPECT_NE(text.find("SDR " + std::to_string(31 + sent * 8 + 32 + 1) + " TDI ("), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The number of TCKs a 1 takes to cross the part's data register under `instruction`.
+int DataRegisterLength(TSimArtix7Bench& bench, std::int32_t instruction) {
+  TSimJTagChannel& channel = bench.Channel();
+  channel.Open();
+  channel.SetInstruction(instruction, 0);
+  channel.MoveState(eTap_RunTestIdle, eTap_ShiftDR);
+  channel.ShiftBits(0, 4000, false);  // flush whatever the register held
+  int length = -1;
+  for (int i = 0; i < 4000 && length < 0; ++i)
+    if (bench.Chain().Clock(false, i == 0)) length = i;
+  channel.GotoState(eTap_RunTestIdle);
+  channel.Close();
+  return length;
+}
+
+TEST_F(SimChain, TheBoundaryRegisterHasTheLengthOfThePartsDescription) {
+  const std::string synthetic = testing_support::BinDir() + "/synthetic-bsdl";
+  if (!std::filesystem::is_directory(synthetic)) GTEST_SKIP() << "no synthetic BSDL files were built";
+  setenv("ARTIX7_BSDL_PATH", synthetic.c_str(), 1);
+  auto& bench = Attach();
+  const auto entity = THostObject(bench.Driver()).Call<TComPtr<IDispatch>>(503406);
+  unsetenv("ARTIX7_BSDL_PATH");
+  ASSERT_TRUE(entity);
+  const int described = THostObject(entity).Call<std::int32_t>(503461);
+  EXPECT_EQ(bench.Part().BoundaryLength(), described);
+  EXPECT_EQ(DataRegisterLength(bench, 0x01), described);  // SAMPLE/PRELOAD
+  EXPECT_EQ(DataRegisterLength(bench, 0x26), described);  // EXTEST
+  EXPECT_EQ(DataRegisterLength(bench, 0x09), 32);         // IDCODE
+  EXPECT_EQ(DataRegisterLength(bench, 0x3F), 1);          // BYPASS
 }
 
 }  // namespace
