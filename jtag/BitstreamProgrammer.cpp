@@ -7,7 +7,7 @@
 #include "jtag/DeviceControl.h"
 #include "host/QuillError.h"
 #include "platform/Text.h"
-#include "platform/Ticks.h"
+#include "platform/TickCounter.h"
 
 namespace jtag {
 
