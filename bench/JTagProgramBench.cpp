@@ -51,8 +51,9 @@ void Program(benchmark::State& state, IDispatch* driver) {
 void BM_ProgramDevice_CountingChannel(benchmark::State& state) {
   TComPtr<IDispatch> driver = Plugin().Driver(0);
   auto channel = MakeObject<TSimCountingChannel>();
-  auto device = MakeObject<TSimQuillDevice>(driver, TComPtr<IDispatch>(channel.Get()), 0);
-  THostObject(driver).Call<bool>(503754, TComPtr<IDispatch>(device.Get()));
+  auto device = MakeObject<TSimQuillDevice>(std::make_shared<THostEventLog>(), driver, 0);
+  device->SetJTagChannel(TComPtr<IDispatch>(channel.Get()));
+  THostObject(driver).Call<bool>(503754, AsDispatchPtr(device));
   Program(state, driver.Get());
   state.counters["calls/iteration"] = static_cast<double>(channel->Calls()) / static_cast<double>(state.iterations());
   THostObject(driver).Call<bool>(503754, TComPtr<IDispatch>());
