@@ -1,19 +1,25 @@
 #include "jtag/JTagHostServices.h"
 
+#include "devices/DeviceFamilies.h"
+#include "host/BusyCursor.h"
+#include "host/Progress.h"
+
 namespace jtag {
 
 namespace {
 
-// Until the host client services are reachable from the plug-in, the cursor and progress
-// calls have nothing to talk to and no configuration flag is set.
+// The host utilities themselves: cursor and progress through the host client (nothing
+// happens without one), the flags from the plug-in configuration files.
 class THostJTagServices final : public TJTagHostServices {
  public:
-  void ShowBusyCursor() override {}
-  void RestoreCursor() override {}
-  void ProgressBegin(const std::string&, std::int64_t) override {}
-  void ProgressStep() override {}
-  void ProgressEnd() override {}
-  bool FamilyFlag(const std::string&, const std::string&, const std::string&) override { return false; }
+  void ShowBusyCursor() override { ::ShowBusyCursor(); }
+  void RestoreCursor() override { ::RestoreCursor(); }
+  void ProgressBegin(const std::string& caption, std::int64_t total) override { ::ProgressBegin(caption, total); }
+  void ProgressStep() override { ::ProgressStep(); }
+  void ProgressEnd() override { ::ProgressEnd(); }
+  bool FamilyFlag(const std::string& family, const std::string& key, const std::string& section) override {
+    return GetValueFromExtensionsAsFlag(family, key, section);
+  }
 };
 
 }  // namespace
