@@ -57,6 +57,24 @@ TEST_F(QuillhostVerbs, TheTextFormAndTheJtagClockConfigureToo) {
   EXPECT_NE(out.find(" state=2\n"), std::string::npos) << out;
 }
 
+// Programming in the host: the hourglass is shown and restored around the progress record,
+// whose caption the status bar shows and which advances up to its end.
+TEST_F(QuillhostVerbs, ProgrammingShowsTheHostsCursorAndProgress) {
+  const std::string file = MakeBitstream("demo.bit");
+  const std::string log = Run({"--log", "program", "0", file});
+  const auto position = [&log](const std::string& event) { return log.find("  " + event + "\n"); };
+  const auto hourglass = position("ClientAPI.791(-11)");
+  const auto caption = position("GUIManager.164(-5, \"Programming Device Via JTag...\")");
+  const auto step = position("GUIManager.164(-7, \"\")");
+  const auto end = position("GUIManager.164(-4, \"\")");
+  const auto restore = position("ClientAPI.792()");
+  ASSERT_NE(restore, std::string::npos) << log;
+  EXPECT_LT(hourglass, caption) << log;
+  EXPECT_LT(caption, step) << log;
+  EXPECT_LT(step, end) << log;
+  EXPECT_LT(end, restore) << log;
+}
+
 TEST_F(QuillhostVerbs, ABadChainLayoutIsRefused) {
   int exitCode = 0;
   EXPECT_EQ(Run({"--chain", "3:3", "state", "0"}, &exitCode), "");
